@@ -2,9 +2,13 @@
 
 namespace detector {
 
-DetectorModel::DetectorModel() { setDefaults(clockSeed()); }
+DetectorModel::DetectorModel() {
+    setDefaults(clockSeed());
+}
 
-DetectorModel::DetectorModel(std::uint32_t seed) { setDefaults(seed); }
+DetectorModel::DetectorModel(std::uint32_t seed) {
+    setDefaults(seed);
+}
 
 void DetectorModel::setDefaults(std::uint32_t seed) {
     m_noise.RandomSeed(seed);
@@ -29,9 +33,13 @@ double DetectorModel::MeasureVariance() {
     return divStored(FRecorder, static_cast<double>(FVarianceSamples));
 }
 
-std::int32_t DetectorModel::CountFalseAlarms() { return countTrialsAbove(false); }
+std::int32_t DetectorModel::CountFalseAlarms() {
+    return countTrialsAbove(false);
+}
 
-std::int32_t DetectorModel::CountDetections() { return countTrialsAbove(true); }
+std::int32_t DetectorModel::CountDetections() {
+    return countTrialsAbove(true);
+}
 
 std::int32_t DetectorModel::countTrialsAbove(bool signalOn) {
     const Extended signal = signalOn ? 1.0L : 0.0L;

@@ -18,7 +18,9 @@ using Extended = long double;
 inline constexpr Extended kExtendedScale = 1e-5L;
 inline constexpr Extended kExtendedSqrt2 = 1.41421356237309504880168872420969808L;
 
-inline double toDouble(Extended x) { return static_cast<double>(x); }
+inline double toDouble(Extended x) {
+    return static_cast<double>(x);
+}
 
 // a + b computed with a 64-bit significand, then stored as a double.
 inline double addStored(double a, double b) {

@@ -26,6 +26,8 @@ Extended NoiseSource::Noise(double k) {
     return scaled / kExtendedSqrt2;
 }
 
-std::uint32_t clockSeed() { return static_cast<std::uint32_t>(std::time(nullptr)); }
+std::uint32_t clockSeed() {
+    return static_cast<std::uint32_t>(std::time(nullptr));
+}
 
 } // namespace detector
