@@ -1,0 +1,23 @@
+// The application object: runs the event loop and shows any error that escapes a handler.
+#pragma once
+
+#include <QApplication>
+
+#include <exception>
+
+namespace platform {
+
+// The standard error report: a message box with the error's text.
+void reportError(const std::exception& error);
+void reportError(const QString& text);
+
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+
+    // Delivers events as QApplication does, but an exception thrown by a handler is shown by the
+    // error report and the loop goes on, instead of unwinding through the event loop.
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+} // namespace platform

@@ -1,0 +1,29 @@
+#include "application.h"
+#include "message_box.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+TEST(Application, ErrorInAHandlerIsReportedAndTheProgramGoesOn) {
+    platform::MessageRecorder messages;
+    QPushButton button;
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&] {
+        ++clicks;
+        throw std::runtime_error("Диск переполнен");
+    });
+    button.show();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(messages.texts(), (std::vector<QString>{"Диск переполнен", "Диск переполнен"}));
+}
+
+} // namespace
