@@ -20,9 +20,9 @@ void page(PixelArt& art, int left, int top, char ink) {
 
 QImage drawCopyGlyph() {
     PixelArt art(side, side);
-    page(art, 0, 0, 'g');
-    page(art, 3, 2, 'g');
-    page(art, 6, 5, 'n');
+    page(art, 1, 0, 'g');
+    page(art, 4, 2, 'g');
+    page(art, 7, 4, 'n');
     return art.toImage();
 }
 
@@ -69,9 +69,9 @@ QImage drawMeasureGlyph() {
 QImage drawExitGlyph() {
     PixelArt art(side, side);
     // The doorway, with daylight beyond it.
-    art.fill(7, 3, 15, 15, 'y');
-    art.frame(7, 3, 15, 15, 'k');
-    art.fill(8, 14, 14, 14, 'o');
+    art.fill(7, 3, 14, 15, 'y');
+    art.frame(7, 3, 14, 15, 'k');
+    art.fill(8, 14, 13, 14, 'o');
     // The door leaf, swung open towards the viewer on its hinges at the left post: its free
     // edge is nearer and looks taller.
     for (int x = 1; x <= 7; ++x) {
