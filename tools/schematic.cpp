@@ -3,10 +3,10 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -91,6 +91,8 @@ public:
         m_painter.restore();
     }
 
+    void rect(const QRectF& rect) { m_painter.drawRect(rect); }
+
     // A block with its label centred, one line of text per entry.
     void box(const QRectF& rect, const QStringList& lines, double fontPixels = 16) {
         m_painter.drawRect(rect);
@@ -140,7 +142,7 @@ void drawSignalBranch(SchematicPainter& p, bool signalOn) {
     p.dot(switchPivot);
     p.terminal(switchContact);
     const double bladeLength = switchContact.x() - switchPivot.x();
-    const double angle = signalOn ? 0.0 : 32.0 * M_PI / 180.0;
+    const double angle = signalOn ? 0.0 : 32.0 * std::numbers::pi / 180.0;
     p.line(switchPivot,
            switchPivot + QPointF(std::cos(angle), -std::sin(angle)) * (bladeLength - ringRadius));
     p.arrow(switchContact + QPointF(ringRadius, 0), adder - QPointF(adderRadius, 0));
@@ -210,14 +212,14 @@ void drawIntegratorLabel(SchematicPainter& p) {
 }
 
 void drawRecorderBranch(SchematicPainter& p) {
-    p.box(squarer, {""});
+    p.rect(squarer);
     const double squarerBaseline = squarer.center().y() + 5;
     const double textWidth = 24;
     const double x =
         p.text(QPointF(squarer.center().x() - textWidth / 2 - 3, squarerBaseline), "(.)");
     p.superscript(QPointF(x, squarerBaseline), "2");
 
-    p.box(integrator, {""});
+    p.rect(integrator);
     drawIntegratorLabel(p);
     p.box(recorder, {"Регистратор"});
 
