@@ -1,5 +1,7 @@
 #include "detector_model.h"
 
+#include "fast_measure.h"
+
 namespace detector {
 
 DetectorModel::DetectorModel() {
@@ -19,9 +21,31 @@ void DetectorModel::setDefaults(std::uint32_t seed) {
     FFilter.Allocate(FSamplesPerTrial);
     FRecorder = 0.0;
     FThreshold = 25.0;
+    m_fastScratch.assign(fast::scratchDoubles(), 0.0);
 }
 
 double DetectorModel::MeasureVariance() {
+    double reading = 0.0;
+    if (fast::measureVariance(*this, m_fastScratch.data(), reading))
+        return reading;
+    return MeasureVarianceReference();
+}
+
+std::int32_t DetectorModel::CountFalseAlarms() {
+    std::int32_t count = 0;
+    if (fast::countTrialsAbove(*this, m_fastScratch.data(), false, count))
+        return count;
+    return CountFalseAlarmsReference();
+}
+
+std::int32_t DetectorModel::CountDetections() {
+    std::int32_t count = 0;
+    if (fast::countTrialsAbove(*this, m_fastScratch.data(), true, count))
+        return count;
+    return CountDetectionsReference();
+}
+
+double DetectorModel::MeasureVarianceReference() {
     FFilter.Reset();
     FRecorder = 0.0;
     for (std::int32_t i = 0; i < FSamplesPerTrial; ++i)
@@ -33,11 +57,11 @@ double DetectorModel::MeasureVariance() {
     return divStored(FRecorder, static_cast<double>(FVarianceSamples));
 }
 
-std::int32_t DetectorModel::CountFalseAlarms() {
+std::int32_t DetectorModel::CountFalseAlarmsReference() {
     return countTrialsAbove(false);
 }
 
-std::int32_t DetectorModel::CountDetections() {
+std::int32_t DetectorModel::CountDetectionsReference() {
     return countTrialsAbove(true);
 }
 

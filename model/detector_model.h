@@ -5,6 +5,7 @@
 #include "noise_source.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace detector {
 
@@ -22,6 +23,12 @@ public:
     // The number of signal-plus-noise trials whose last filter output exceeds FThreshold.
     std::int32_t CountDetections();
 
+    // The three measurements step by step as described: the reference that the fast kernels
+    // behind the three above must match bit for bit, and their fallback.
+    double MeasureVarianceReference();
+    std::int32_t CountFalseAlarmsReference();
+    std::int32_t CountDetectionsReference();
+
     NoiseSource& noise() { return m_noise; }
     const NoiseSource& noise() const { return m_noise; }
 
@@ -38,6 +45,8 @@ private:
     std::int32_t countTrialsAbove(bool signalOn);
 
     NoiseSource m_noise;
+    // Room for the fast measurements, made once so that a measurement allocates nothing.
+    std::vector<double> m_fastScratch;
 };
 
 } // namespace detector
