@@ -138,11 +138,22 @@ bool TEditFloat::TextToVal() {
 
 void TEditFloat::ValToText() {
     if (FGFormat) {
-        setText(platform::printG(FVal));
+        setText(readableWithinLimits(platform::printG(FVal), u'.'));
         CorrectText();
     } else {
-        setText(platform::numberToText(FVal));
+        const QChar separator = platform::decimalSeparator();
+        setText(readableWithinLimits(platform::numberToText(FVal, separator), separator));
     }
+}
+
+// Rounded to the format's digits, a value next to a limit may read back beyond it, and the
+// next commit of the untouched text would then correct it with a message. Such a value is
+// shown with the digits it needs to read back exactly.
+QString TEditFloat::readableWithinLimits(const QString& shown, QChar separator) const {
+    const std::optional<double> readBack = platform::textToNumber(shown, separator);
+    if (!readBack || (*readBack >= FMin && *readBack <= FMax))
+        return shown;
+    return platform::numberToExactText(FVal, separator);
 }
 
 void TEditFloat::CorrectText() {

@@ -66,6 +66,7 @@ private:
     void typeCharacter(QChar key);
     void pasteWithinTypingLimit();
     bool roomForTyping(QChar key) const;
+    QString readableWithinLimits(const QString& shown, QChar separator) const;
     void report(const QString& message) const;
 
     bool FModify = false;

@@ -94,11 +94,15 @@ std::optional<double> readCNumber(const std::string& text) {
     return value + 0.0; // no negative zero: the field would show "-0"
 }
 
-QString printC(double value, int significantDigits) {
+QString printC(double value, std::optional<int> significantDigits) {
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value + 0.0,
-                                      std::chars_format::general, significantDigits);
-    return QString::fromLatin1(buffer.data(), result.ptr - buffer.data());
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    const auto result = significantDigits
+                            ? std::to_chars(first, last, value + 0.0, std::chars_format::general,
+                                            *significantDigits)
+                            : std::to_chars(first, last, value + 0.0);
+    return QString::fromLatin1(first, result.ptr - first);
 }
 
 } // namespace
@@ -146,6 +150,12 @@ QString numberToText(double value, QChar separator) {
 
 QString numberToText(double value) {
     return numberToText(value, decimalSeparator());
+}
+
+QString numberToExactText(double value, QChar separator) {
+    QString text = printC(value, std::nullopt);
+    text.replace(u'.', separator);
+    return text;
 }
 
 } // namespace platform

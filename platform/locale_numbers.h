@@ -46,4 +46,7 @@ QString printG(double value);
 QString numberToText(double value, QChar separator);
 QString numberToText(double value);
 
+// The shortest text with the given separator that reads back as exactly this value.
+QString numberToExactText(double value, QChar separator);
+
 } // namespace platform

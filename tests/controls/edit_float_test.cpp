@@ -277,6 +277,23 @@ TEST_F(EditFloatTest, CommitWithGFormatStoresAllDigitsOnceAndTheShownOnesNext) {
     EXPECT_FALSE(field.GetModify());
 }
 
+TEST_F(EditFloatTest, ShowsAValueAtALimitWithTheDigitsItNeedsToStayWithin) {
+    configure(0, 0.1234567, 0, true, true);
+    field.SetVal(0.1234567); // "%g" would show 0.123457, above the limit
+    EXPECT_EQ(field.text(), QStringLiteral("0.1234567"));
+    EXPECT_EQ(field.Val(), 0.1234567);
+    EXPECT_FALSE(field.GetModify());
+
+    field.SetGFormat(false);
+    const double sum = 0.1 + 0.2; // fifteen digits show 0.3, below the limit
+    field.SetMax(1);
+    field.SetMin(sum);
+    EXPECT_EQ(field.text(), QStringLiteral("0.30000000000000004"));
+    EXPECT_FALSE(field.GetModify());
+    EXPECT_EQ(field.Val(), sum);
+    EXPECT_TRUE(recorder.texts().empty());
+}
+
 TEST_F(EditFloatTest, ShowsLargeAndSmallValuesInExponentForm) {
     configure(0, 1e30, 0, true, false);
     field.SetVal(2e20);

@@ -92,6 +92,15 @@ TEST(NumberToText, ReadsBackAsTheSameTextsValue) {
     }
 }
 
+TEST(NumberToExactText, ReadsBackAsExactlyTheValue) {
+    EXPECT_EQ(platform::numberToExactText(0.1 + 0.2, u','), QStringLiteral("0,30000000000000004"));
+    EXPECT_EQ(platform::numberToExactText(0.1234567, u'.'), QStringLiteral("0.1234567"));
+    for (const double value : {0.1 + 0.2, 1e20, -4.9e-324, 1.7976931348623157e308}) {
+        const QString text = platform::numberToExactText(value, u',');
+        EXPECT_EQ(platform::textToNumber(text, u','), value) << text.toStdString();
+    }
+}
+
 TEST(DecimalSeparator, IsTheLocalesUnlessFixedAndComesBackAfterwards) {
     // The tests run in the C locale, whose mark is the full stop.
     EXPECT_EQ(platform::decimalSeparator(), u'.');
