@@ -2,6 +2,7 @@
 
 #include "Comfun.h"
 #include "HelloUnit.h"
+#include "clipboard.h"
 #include "jpeg_picture.h"
 #include "screen.h"
 #include "screen_cursor.h"
@@ -202,9 +203,11 @@ platform::PictureBox* TForm1::currentPicture() const {
 }
 
 void TForm1::N1Click() {
-    // Copying the schematic comes with its own change.
+    if (const platform::PictureBox* picture = currentPicture())
+        platform::copyImageToClipboard(picture->picture());
 }
 
 void TForm1::N2Click() {
-    // Saving the schematic comes with its own change.
+    if (const platform::PictureBox* picture = currentPicture())
+        SaveImageAsBitmap(*picture);
 }
