@@ -2,6 +2,7 @@
 
 #include "message_box.h"
 
+#include <QFont>
 #include <QMetaObject>
 
 namespace platform {
@@ -14,7 +15,15 @@ void reportError(const std::exception& error) {
     reportError(QString::fromUtf8(error.what()));
 }
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    // The forms name the classic Windows fonts; draw them with the metric-compatible free
+    // fonts, so that captions fit the widths they were laid out for.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Times New Roman"),
+        {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     QString failure;
