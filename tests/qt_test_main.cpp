@@ -1,6 +1,8 @@
-// Entry point of the widget tests: the offscreen platform and the C locale, fixed before
-// QApplication exists, so that results do not depend on the machine's display or language.
-#include <QApplication>
+// Entry point of the widget tests: the program's own application object (with its error
+// report) on the offscreen platform and in the C locale, both fixed before it exists, so that
+// results do not depend on the machine's display or language.
+#include "application.h"
+
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -13,7 +15,7 @@ int main(int argc, char** argv) {
     setenv("LC_ALL", "C.UTF-8", 1);
     std::setlocale(LC_ALL, "C.UTF-8");
     QLocale::setDefault(QLocale::c());
-    QApplication app(argc, argv);
+    platform::Application app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
