@@ -232,11 +232,16 @@ TEST_F(EditFloatKeys, LeavingTheFieldEmitsOnExitAndACommitThereCorrectsTheEntry)
     for (const QChar c : QStringLiteral("2000"))
         type(c);
     EXPECT_EQ(exits.count(), 0);
-    other->setFocus();
+    QTest::keyClick(field, Qt::Key_Tab); // the filter must not swallow the move to the next control
+    ASSERT_TRUE(other->hasFocus());
     EXPECT_EQ(exits.count(), 1);
     EXPECT_EQ(field->Val(), 1000.0);
     EXPECT_EQ(field->text(), QStringLiteral("1000"));
     EXPECT_EQ(recorder.texts(), std::vector<QString>{messages::aboveMaxCorrected});
+
+    field->setFocus();
+    other->setFocus();
+    EXPECT_EQ(exits.count(), 2);
 }
 
 TEST_F(EditFloatKeys, SwitchingToAnotherWindowLeavesTheEntryInProgress) {
