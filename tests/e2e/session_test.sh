@@ -5,7 +5,7 @@
 # Every wait is bounded; the program and the X server go on every way out.
 # Usage: session_test.sh PREFIX SOURCE_DIR ARTIFACTS_DIR
 set -euo pipefail
-prefix=$1 source_dir=$2 artifacts=$3
+prefix=$(realpath "$1") source_dir=$2 artifacts=$3
 # xdotool types the Cyrillic file name only in a UTF-8 locale; CI machines may have none set.
 export LC_ALL=C.UTF-8
 
