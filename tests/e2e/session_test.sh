@@ -56,15 +56,22 @@ shot() {
 xdo() { timeout 10 xdotool "$@"; }
 clip() { timeout 10 xclip -selection clipboard "$@"; }
 
+# geometry ID: sets X, Y, WIDTH and HEIGHT of a window; fails once the window is gone.
+geometry() {
+    local shell
+    shell=$(xdo getwindowgeometry --shell "$1" 2>/dev/null) || return 1
+    eval "$shell"
+}
+
 # The program's visible windows, one a line: id, left, top, width, height.
 windows() {
     local id
     for id in $(xdo search --onlyvisible --pid "$app_pid" 2>/dev/null); do
-        eval "$(xdo getwindowgeometry --shell "$id")"
-        echo "$id $X $Y $WIDTH $HEIGHT"
+        geometry "$id" && echo "$id $X $Y $WIDTH $HEIGHT"
     done
 }
 window_count() { windows | wc -l; }
+more_windows_than() { test "$(window_count)" -gt "$1"; }
 
 # The splash is the program's frameless 400 x 300 window; the main window has the title.
 splash_shown() { windows | grep -q ' 400 300$'; }
@@ -72,7 +79,7 @@ splash_gone() { ! splash_shown; }
 main_window_found() {
     local id
     for id in $(xdo search --onlyvisible --name "^$title\$" 2>/dev/null); do
-        eval "$(xdo getwindowgeometry --shell "$id")"
+        geometry "$id" || continue
         if [ "$WIDTH $HEIGHT" != "400 300" ]; then
             main_id=$id main_x=$X main_y=$Y main_width=$WIDTH main_height=$HEIGHT
             return 0
@@ -89,13 +96,16 @@ open_menu() {
     local before
     before=$(window_count)
     click "$1" $((menu_height / 2))
-    wait_until 10 "drop-down menu" test "$(window_count)" -gt "$before"
+    wait_until 10 "drop-down menu" more_windows_than "$before"
 }
 FILE_MENU=20  # "Файл"
 SETUP_MENU=125  # "Лабораторная установка"
 
 # display NAME LEFT: a copy of the 100 x 26 display at LEFT in the bottom band.
-display() { convert "$work/screen.png" -crop "100x26+$((main_x + $2))+$((main_y + display_top))" +repage "$work/$1.png"; }
+display() {
+    convert "$work/screen.png" -crop "100x26+$((main_x + $2))+$((main_y + display_top))" +repage \
+        "$work/$1.png"
+}
 read_displays() {
     timeout 20 import -window root "$work/screen.png"
     display trials 243  # the number-of-trials display, 2 + 215 + 26 from the left
