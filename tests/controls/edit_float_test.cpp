@@ -60,6 +60,11 @@ struct CommitCase {
     Texts messages;
 };
 
+// Names the case in test output, instead of dumping its bytes into every test's name.
+void PrintTo(const CommitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Commit : public EditFloatTest, public ::testing::WithParamInterface<CommitCase> {};
 
 TEST_P(Commit, KeepsTheValueWithinItsLimitsAndTellsWhatItDid) {
