@@ -3,6 +3,8 @@
 #include "message_box.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMetaObject>
 
 namespace platform {
@@ -16,6 +18,9 @@ void reportError(const std::exception& error) {
 }
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    if (m_qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&m_qtTexts);
     // The forms name the classic Windows fonts; draw them with the metric-compatible free
     // fonts, so that captions fit the widths they were laid out for.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),

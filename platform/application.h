@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <exception>
 
@@ -18,6 +19,10 @@ public:
     // Delivers events as QApplication does, but an exception thrown by a handler is shown by the
     // error report and the loop goes on, instead of unwinding through the event loop.
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    // Qt's own texts (dialog buttons, the file dialog, edit menus) in Russian, like the rest.
+    QTranslator m_qtTexts;
 };
 
 } // namespace platform

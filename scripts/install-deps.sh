@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libjpeg62-turbo-dev
+    qt6-base-dev qt6-translations-l10n libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool xclip x11-utils imagemagick desktop-file-utils
     fonts-liberation fonts-dejavu-core

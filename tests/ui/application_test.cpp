@@ -1,6 +1,7 @@
 #include "application.h"
 #include "message_box.h"
 
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -24,6 +25,18 @@ TEST(Application, ErrorInAHandlerIsReportedAndTheProgramGoesOn) {
     QCoreApplication::processEvents();
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(messages.texts(), (std::vector<QString>{"Диск переполнен", "Диск переполнен"}));
+}
+
+} // namespace
+
+namespace {
+
+TEST(Application, QtsOwnTextsAreRussian) {
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                             QDialogButtonBox::Yes | QDialogButtonBox::No);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'), "Отмена");
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Yes)->text().remove(u'&'), "Да");
+    EXPECT_EQ(buttons.button(QDialogButtonBox::No)->text().remove(u'&'), "Нет");
 }
 
 } // namespace
