@@ -30,10 +30,10 @@ struct LaneStarts {
 struct VarianceJob {
     LaneStarts lanes; // lane i of the first batch begins at sample i
     SampleScaling scaling;
-    std::int32_t taps = 0;        // filter length; the first `taps` samples only warm it up
-    std::int32_t outputCount = 0; // a multiple of lanesPerBatch
-    double* samples = nullptr;    // room for taps + outputCount samples rounded up to a batch
-    double* squares = nullptr;    // outputCount stored squares of the filter outputs
+    std::int32_t taps = 0; // filter length; the first `taps` samples only warm it up
+    std::int32_t outputCount = 0;
+    double* samples = nullptr; // room for taps + outputCount samples, each rounded up to a batch
+    double* squares = nullptr; // the stored squares of the outputs, room rounded up to a batch
 };
 
 struct CountingJob {
@@ -51,8 +51,9 @@ struct FastKernels {
     const char* name;
     std::int32_t lanesPerBatch; // samples, outputs or trials handled together
 
-    // Fills squares (and samples) as the straightforward variance measurement forms them.
-    void (*varianceSquares)(const VarianceJob& job);
+    // The recorder's total as the straightforward variance measurement forms it; leaves the
+    // samples and the stored squares of the outputs in the job's buffers.
+    double (*varianceRecorder)(const VarianceJob& job);
     // The number of trials whose last filter output exceeds the threshold.
     std::int32_t (*countTrials)(const CountingJob& job);
 

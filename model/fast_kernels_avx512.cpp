@@ -12,6 +12,8 @@ namespace {
 constexpr const char* kKernelName = "avx512";
 constexpr int kLanes = 8;
 constexpr bool kHasFusedMultiplyAdd = true;
+// Vectors in flight together: enough independent chains to keep the units busy.
+constexpr int kBatch = 6;
 typedef double Vd __attribute__((vector_size(64)));
 typedef std::uint64_t Vu __attribute__((vector_size(64)));
 typedef std::int64_t Vi __attribute__((vector_size(64)));
@@ -23,6 +25,16 @@ inline Vu multiplyLow32(Vu a, Vu b) {
 }
 inline Vd fusedMultiplyAdd(Vd a, Vd b, Vd c) {
     return _mm512_fmadd_pd(a, b, c);
+}
+
+// One instruction each, with the rounding mode in the instruction; the masked forms keep GCC 12
+// from warning about the undefined pass-through of the plain ones.
+#define DETECTOR_KERNEL_DIRECTED_ROUNDING 1
+inline Vd addTowardZero(Vd a, Vd b) {
+    return _mm512_maskz_add_round_pd((__mmask8)-1, a, b, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
+}
+inline Vd multiplyTowardZero(Vd a, Vd b) {
+    return _mm512_maskz_mul_round_pd((__mmask8)-1, a, b, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
 }
 
 #include "exact_steps.inc"

@@ -83,9 +83,13 @@ namespace {
 constexpr std::int32_t kTaps = 100;
 constexpr std::int32_t kVarianceOutputs = 100000;
 constexpr std::int32_t kTrials = 1000;
-constexpr std::int32_t kLargestBatch = 40;
-constexpr std::size_t kSampleRoom =
-    (kTaps + kVarianceOutputs + kLargestBatch - 1) / kLargestBatch * kLargestBatch;
+constexpr std::int32_t kLargestBatch = 128;
+constexpr std::size_t roundUpToBatch(std::size_t n) {
+    return (n + kLargestBatch - 1) / kLargestBatch * kLargestBatch;
+}
+constexpr std::size_t kSampleRoom = roundUpToBatch(kTaps + roundUpToBatch(kVarianceOutputs));
+constexpr std::size_t kSquaresRoom = roundUpToBatch(kVarianceOutputs);
+static_assert(kSampleRoom >= std::size_t{kTaps} * kLargestBatch);
 constexpr std::int64_t kStepsPerSample = NoiseSource::kTermsPerSample;
 
 const FastKernels* kernelsFor(MeasurePath path) {
@@ -111,8 +115,8 @@ bool gainIsSafe(double gain) {
 
 const FastKernels* kernelsForModel(const DetectorModel& model) {
     const FastKernels* kernels = kernelsFor(activeMeasurePath());
-    if (!kernels || model.FSamplesPerTrial != kTaps || model.FFilter.count() != kTaps ||
-        !gainIsSafe(model.FGain))
+    if (!kernels || kernels->lanesPerBatch > kLargestBatch || model.FSamplesPerTrial != kTaps ||
+        model.FFilter.count() != kTaps || !gainIsSafe(model.FGain))
         return nullptr;
     return kernels;
 }
@@ -137,20 +141,6 @@ struct Lanes {
     }
 };
 
-// The recorder's running total: each plain sum checked against the extended-precision one,
-// which differs about once in two thousand steps. The check lies off the chain of sums.
-double accumulateRecorder(const double* squares, std::int32_t count) {
-    double total = 0.0;
-    for (std::int32_t i = 0; i < count; ++i) {
-        const double plain = total + squares[i];
-        const double exact = addStored(total, squares[i]);
-        total = plain;
-        if (exact != plain) [[unlikely]]
-            total = exact;
-    }
-    return total;
-}
-
 void loadTapsNewestFirst(CFilter& filter, const double* oldestFirst) {
     double* taps = filter.taps();
     for (std::int32_t i = 0; i < kTaps; ++i)
@@ -160,7 +150,7 @@ void loadTapsNewestFirst(CFilter& filter, const double* oldestFirst) {
 } // namespace
 
 std::size_t scratchDoubles() {
-    return kSampleRoom + kVarianceOutputs;
+    return kSampleRoom + kSquaresRoom;
 }
 
 InversePair inverseSqrt2() {
@@ -205,10 +195,10 @@ bool measureVariance(DetectorModel& model, double* scratch, double& reading) {
     job.outputCount = kVarianceOutputs;
     job.samples = scratch;
     job.squares = scratch + kSampleRoom;
-    kernels->varianceSquares(job);
+    const double recorder = kernels->varianceRecorder(job);
 
     constexpr std::int32_t sampleCount = kTaps + kVarianceOutputs;
-    model.FRecorder = accumulateRecorder(job.squares, kVarianceOutputs);
+    model.FRecorder = recorder;
     loadTapsNewestFirst(model.FFilter, job.samples + sampleCount - kTaps);
     model.noise().setState(generatorJump(kStepsPerSample * sampleCount).apply(start));
     reading = divStored(model.FRecorder, static_cast<double>(model.FVarianceSamples));
