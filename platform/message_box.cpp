@@ -1,5 +1,7 @@
 #include "message_box.h"
 
+#include "seam.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -14,9 +16,9 @@ void showModalBox(const QString& text) {
     box.exec();
 }
 
-MessageSink& installedSink() {
-    static MessageSink sink = showModalBox;
-    return sink;
+Seam<void(const QString&)>& messageSeam() {
+    static Seam<void(const QString&)> seam(showModalBox);
+    return seam;
 }
 
 } // namespace
@@ -26,15 +28,11 @@ QString messageCaption() {
 }
 
 void showMessage(const QString& text) {
-    // A copy, so that a sink which replaces itself while it runs stays alive until it returns.
-    const MessageSink sink = installedSink();
-    sink(text);
+    messageSeam()(text);
 }
 
 MessageSink setMessageSink(MessageSink sink) {
-    if (!sink)
-        sink = showModalBox;
-    return std::exchange(installedSink(), std::move(sink));
+    return messageSeam().replace(std::move(sink));
 }
 
 MessageRecorder::MessageRecorder()

@@ -1,6 +1,7 @@
 #include "question_box.h"
 
 #include "message_box.h"
+#include "seam.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,22 +17,19 @@ bool askWithBox(const QString& text) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-QuestionSink& installedSink() {
-    static QuestionSink sink = askWithBox;
-    return sink;
+Seam<bool(const QString&)>& questionSeam() {
+    static Seam<bool(const QString&)> seam(askWithBox);
+    return seam;
 }
 
 } // namespace
 
 bool askYesNo(const QString& text) {
-    const QuestionSink sink = installedSink();
-    return sink(text);
+    return questionSeam()(text);
 }
 
 QuestionSink setQuestionSink(QuestionSink sink) {
-    if (!sink)
-        sink = askWithBox;
-    return std::exchange(installedSink(), std::move(sink));
+    return questionSeam().replace(std::move(sink));
 }
 
 } // namespace platform

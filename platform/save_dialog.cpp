@@ -1,5 +1,7 @@
 #include "save_dialog.h"
 
+#include "seam.h"
+
 #include <QApplication>
 #include <QFileDialog>
 
@@ -22,22 +24,19 @@ std::optional<QString> runFileDialog(const SaveDialogSettings& settings) {
     return dialog.selectedFiles().constFirst();
 }
 
-SaveDialogRunner& installedRunner() {
-    static SaveDialogRunner runner = runFileDialog;
-    return runner;
+Seam<std::optional<QString>(const SaveDialogSettings&)>& dialogSeam() {
+    static Seam<std::optional<QString>(const SaveDialogSettings&)> seam(runFileDialog);
+    return seam;
 }
 
 } // namespace
 
 std::optional<QString> runSaveDialog(const SaveDialogSettings& settings) {
-    const SaveDialogRunner runner = installedRunner();
-    return runner(settings);
+    return dialogSeam()(settings);
 }
 
 SaveDialogRunner setSaveDialogRunner(SaveDialogRunner runner) {
-    if (!runner)
-        runner = runFileDialog;
-    return std::exchange(installedRunner(), std::move(runner));
+    return dialogSeam().replace(std::move(runner));
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "screen.h"
 
+#include "seam.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -13,21 +15,19 @@ QSize primaryScreenSize() {
     return screen ? screen->geometry().size() : QSize();
 }
 
-ScreenSizeSource& installedSource() {
-    static ScreenSizeSource source = primaryScreenSize;
-    return source;
+Seam<QSize()>& screenSeam() {
+    static Seam<QSize()> seam(primaryScreenSize);
+    return seam;
 }
 
 } // namespace
 
 QSize screenSize() {
-    return installedSource()();
+    return screenSeam()();
 }
 
 ScreenSizeSource setScreenSizeSource(ScreenSizeSource source) {
-    if (!source)
-        source = primaryScreenSize;
-    return std::exchange(installedSource(), std::move(source));
+    return screenSeam().replace(std::move(source));
 }
 
 } // namespace platform
