@@ -30,11 +30,23 @@ inline Vd fusedMultiplyAdd(Vd a, Vd b, Vd c) {
 // One instruction each, with the rounding mode in the instruction; the masked forms keep GCC 12
 // from warning about the undefined pass-through of the plain ones.
 #define DETECTOR_KERNEL_DIRECTED_ROUNDING 1
+// 64-bit lane products and conversions of 64-bit integers to double (AVX-512 DQ).
+#define DETECTOR_KERNEL_WIDE_INTEGERS 1
 inline Vd addTowardZero(Vd a, Vd b) {
     return _mm512_maskz_add_round_pd((__mmask8)-1, a, b, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
 }
 inline Vd multiplyTowardZero(Vd a, Vd b) {
     return _mm512_maskz_mul_round_pd((__mmask8)-1, a, b, _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC);
+}
+
+// Of two values the one of larger and of smaller magnitude, with its own sign; on equal
+// magnitudes the first gives b and the second a, so the two are never the same operand.
+#define DETECTOR_KERNEL_MAGNITUDE_ORDER 1
+inline Vd largerMagnitude(Vd a, Vd b) {
+    return _mm512_range_pd(a, b, 0b0111);
+}
+inline Vd smallerMagnitude(Vd a, Vd b) {
+    return _mm512_range_pd(a, b, 0b0110);
 }
 
 #include "exact_steps.inc"
