@@ -28,9 +28,33 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     QFont::insertSubstitutions(
         QStringLiteral("Times New Roman"),
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    installEventFilter(this);
+}
+
+void Application::dropPressInDelivery() {
+    if (auto* application = qobject_cast<Application*>(QCoreApplication::instance()))
+        application->m_droppedPress = application->m_pressInDelivery;
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (event == m_droppedPress)
+        return true;
+    return QApplication::eventFilter(watched, event);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress)
+        return deliver(receiver, event);
+    QEvent* const outerPress = m_pressInDelivery;
+    m_pressInDelivery = event;
+    const bool result = deliver(receiver, event);
+    if (m_droppedPress == event)
+        m_droppedPress = nullptr;
+    m_pressInDelivery = outerPress;
+    return result;
+}
+
+bool Application::deliver(QObject* receiver, QEvent* event) {
     QString failure;
     try {
         return QApplication::notify(receiver, event);

@@ -1,5 +1,6 @@
 #include "message_box.h"
 
+#include "application.h"
 #include "seam.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ void showModalBox(const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, messageCaption(), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
+    Application::dropPressInDelivery();
 }
 
 Seam<void(const QString&)>& messageSeam() {
