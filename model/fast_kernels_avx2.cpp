@@ -15,6 +15,7 @@ constexpr int kLanes = 4;
 constexpr bool kHasFusedMultiplyAdd = true;
 // Vectors in flight together: enough independent chains to keep the units busy.
 constexpr int kBatch = 5;
+constexpr int kFilterBatch = 5;
 typedef double Vd __attribute__((vector_size(32)));
 typedef std::uint64_t Vu __attribute__((vector_size(32)));
 typedef std::int64_t Vi __attribute__((vector_size(32)));

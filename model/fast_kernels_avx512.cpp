@@ -14,6 +14,7 @@ constexpr int kLanes = 8;
 constexpr bool kHasFusedMultiplyAdd = true;
 // Vectors in flight together: enough independent chains to keep the units busy.
 constexpr int kBatch = 6;
+constexpr int kFilterBatch = 8;
 typedef double Vd __attribute__((vector_size(64)));
 typedef std::uint64_t Vu __attribute__((vector_size(64)));
 typedef std::int64_t Vi __attribute__((vector_size(64)));

@@ -14,6 +14,7 @@ constexpr int kLanes = 2;
 constexpr bool kHasFusedMultiplyAdd = false;
 // Vectors in flight together: enough independent chains to keep the units busy.
 constexpr int kBatch = 5;
+constexpr int kFilterBatch = 5;
 typedef double Vd __attribute__((vector_size(16)));
 typedef std::uint64_t Vu __attribute__((vector_size(16)));
 typedef std::int64_t Vi __attribute__((vector_size(16)));

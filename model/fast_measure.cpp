@@ -84,11 +84,9 @@ constexpr std::int32_t kTaps = 100;
 constexpr std::int32_t kVarianceOutputs = 100000;
 constexpr std::int32_t kTrials = 1000;
 constexpr std::int32_t kLargestBatch = 128;
-constexpr std::size_t roundUpToBatch(std::size_t n) {
-    return (n + kLargestBatch - 1) / kLargestBatch * kLargestBatch;
-}
-constexpr std::size_t kSampleRoom = roundUpToBatch(kTaps + roundUpToBatch(kVarianceOutputs));
-constexpr std::size_t kSquaresRoom = roundUpToBatch(kVarianceOutputs);
+// Kernels may run their last batch of samples and of outputs past the end.
+constexpr std::size_t kSampleRoom = kTaps + kVarianceOutputs + 2 * kLargestBatch;
+constexpr std::size_t kSquaresRoom = kVarianceOutputs + kLargestBatch;
 static_assert(kSampleRoom >= std::size_t{kTaps} * kLargestBatch);
 constexpr std::int64_t kStepsPerSample = NoiseSource::kTermsPerSample;
 
